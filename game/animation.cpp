@@ -1,0 +1,3 @@
+#include "mainwin/mainwin.h"
+
+void TMainWindow::AnimeTimer(TObject*) {}
