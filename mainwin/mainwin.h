@@ -95,6 +95,15 @@ class TMainWindow : public TForm {
     void LoadPlayer(const char* name);
     void DeletePlayer(const char* name);
 
+    // The steps of the animated screens (game/animation.cpp, game/results.cpp,
+    // game/recordscreen.cpp).
+    void IntroFrame();
+    void ExplosionFrame();
+    void ResultsTick();
+    void DrawResultsFrame();
+    void RecordScreenFrame();
+    std::string SecondsText(int32_t milliseconds);
+
     TGameState GameState = gsEntry;
     int32_t HitCount = 0;
     int32_t FirstLiveBomb = 0;
