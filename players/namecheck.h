@@ -1,6 +1,6 @@
 #pragma once
-// Names of new players: what fits a record's Name field and what a fresh
-// record holds.
+// Whether a typed name can become a player's name: it must fit the record's
+// Name field and have a code page 932 form.
 #include <cstdint>
 #include <string>
 
@@ -16,7 +16,3 @@ TNameFault CheckPlayerName(const std::string& cp932, bool representable);
 
 // The message that refuses such a name, code page 932.
 std::string NameFaultMessage(TNameFault fault);
-
-// A newly registered player: no games yet, a best run of 250 s, the given options.
-TPlayerRecord FreshPlayerRecord(const std::string& cp932Name, bool soundOn, bool timeOn,
-                                bool needleOn);

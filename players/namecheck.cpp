@@ -1,7 +1,6 @@
-#include "players/names.h"
+#include "players/namecheck.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/text.h"
 
@@ -30,19 +29,4 @@ std::string NameFaultMessage(TNameFault fault) {
         break;
     }
     return {};
-}
-
-TPlayerRecord FreshPlayerRecord(const std::string& cp932Name, bool soundOn, bool timeOn,
-                                bool needleOn) {
-    TPlayerRecord record;
-    std::memset(&record, 0, sizeof record);
-    std::memcpy(record.Name, cp932Name.data(), std::min(cp932Name.size(), MaxNameBytes));
-    record.PlayCount = 0;
-    record.Misses = 0;
-    for (int32_t i = 0; i < 26; ++i)
-        record.Ticks[i] = i * 10000;
-    record.SoundOn = soundOn;
-    record.TimeOn = timeOn;
-    record.NeedleOn = needleOn;
-    return record;
 }
