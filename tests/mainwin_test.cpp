@@ -51,6 +51,10 @@ TEST_F(MainWindowTest, ThePicturesHaveTheirSizes) {
         EXPECT_EQ(image->Canvas().Height(), height);
         EXPECT_EQ(image->ClientRect(), Rect(0, 0, width, height));
     }
+    // Loaded pictures, not blank bitmaps of the layout's sizes.
+    EXPECT_EQ(w.TargetImage->Canvas().Pixel(0, 0), clBlack);
+    EXPECT_NE(w.BackgroundImage->Canvas().Pixel(0, 0), w.BackgroundImage->Canvas().Pixel(399, 399));
+    EXPECT_EQ(w.TitleImage->Canvas().Pixel(0, 0), clBlack);
 }
 
 TEST_F(MainWindowTest, SelectionPanelShowsItsControls) {
