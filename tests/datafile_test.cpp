@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -90,6 +91,15 @@ std::vector<std::string> ListedNames(TMainWindow& w) {
 
 std::string Utf8Message(const std::exception& e) {
     return Cp932ToUtf8(e.what());
+}
+
+// Shows a case of a table by its `what`, in the test's listing too.
+template <class T>
+requires requires(const T& c) {
+    c.what;
+}
+void PrintTo(const T& c, std::ostream* os) {
+    *os << c.what;
 }
 
 // Names each case of a table after its `what`.
