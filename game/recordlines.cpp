@@ -1,7 +1,6 @@
 #include "game/recordlines.h"
 
 #include <cstdio>
-#include <cstring>
 
 #include "platform/text.h"
 
@@ -10,10 +9,6 @@ int32_t SlideInX(int32_t restX, int32_t enterStep, int32_t n) {
     if (moves >= 6)
         return restX;
     return restX + 400 - 75 * moves;
-}
-
-std::string StoredName(const char (&name)[32]) {
-    return std::string(name, strnlen(name, 32));
 }
 
 std::string RankingLine(int32_t place, const std::string& name, const std::string& seconds,

@@ -8,10 +8,6 @@
 // step n (n >= enterStep): six moves of 75 pixels from restX + 400.
 int32_t SlideInX(int32_t restX, int32_t enterStep, int32_t n);
 
-// A stored name (a record's Name field) as text: up to its zero byte, and never
-// past the field even when a damaged file left no zero.
-std::string StoredName(const char (&name)[32]);
-
 // "%2d %32s  %6s 秒 誤打 %d" in code page 932; widths count bytes, so with a
 // fixed-pitch font the entries line up. seconds is the formatted run time.
 std::string RankingLine(int32_t place, const std::string& name, const std::string& seconds,

@@ -4,6 +4,7 @@
 #include "game/recordlines.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
+#include "players/names.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void TMainWindow::RecordScreenFrame() {
     const auto keysPerMinute = KeysPerMinute(best);
 
     const TSlidingLine lines[] = {
-        {StoredName(Player.Name), 8, 0, 8},
+        {std::string(NameOf(Player)), 8, 0, 8},
         {playCount + std::to_string(Player.PlayCount), 32, 3, 16},
         {bestTime + SecondsText(best) + seconds, 56, 6, 16},
         {perKey + SecondsText(best / 26) + seconds, 80, 9, 16},
@@ -52,7 +53,7 @@ void TMainWindow::RecordScreenFrame() {
         const int32_t runTime = RecordRunTime(entry);
         canvas.TextOut(
             SlideInX(16, enterStep, n), 152 + 24 * k,
-            RankingLine(k + 1, StoredName(entry.Name), SecondsText(runTime), entry.Misses));
+            RankingLine(k + 1, std::string(NameOf(entry)), SecondsText(runTime), entry.Misses));
     }
     PresentScreen();
     ++InfoStep;

@@ -1,27 +1,9 @@
 #include "mainwin/mainwin.h"
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/application.h"
 #include "platform/text.h"
+#include "players/defaults.h"
 #include "players/namecheck.h"
-
-namespace {
-
-TPlayerRecord FreshPlayerRecord(const std::string& name, bool soundOn, bool timeOn, bool needleOn) {
-    TPlayerRecord record;
-    std::memset(&record, 0, sizeof record);
-    std::memcpy(record.Name, name.data(), std::min(name.size(), MaxNameBytes));
-    for (int32_t i = 0; i < 26; ++i)
-        record.Ticks[i] = i * 10000;
-    record.SoundOn = soundOn;
-    record.TimeOn = timeOn;
-    record.NeedleOn = needleOn;
-    return record;
-}
-
-} // namespace
 
 void TMainWindow::EnterClick(TObject*) {
     const std::string text = NewEntry->Text();

@@ -57,14 +57,6 @@ TEST(RankingLine, EntriesLineUpInTheFixedPitchFont) {
     EXPECT_EQ(bitmap.Canvas().TextWidth(mixed), bitmap.Canvas().TextWidth(ascii));
 }
 
-TEST(StoredName, StopsAtTheZeroAndNeverPassesTheField) {
-    char name[32];
-    std::fill(std::begin(name), std::end(name), 'x');
-    EXPECT_EQ(StoredName(name), std::string(32, 'x'));
-    name[5] = 0;
-    EXPECT_EQ(StoredName(name), "xxxxx");
-}
-
 class RecordScreenTest : public WindowTest {
   protected:
     // A stored player confirmed from the list, its game started and then the

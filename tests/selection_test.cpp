@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/filestream.h"
 #include "platform/keys.h"
 #include "platform/text.h"
 #include "support/screens.h"
@@ -299,25 +300,27 @@ TEST_F(SelectionTest, AStoredNameMissingFromTheFileIsToldAndTheGameStartsAllTheS
 }
 
 TEST_F(SelectionTest, AFailedLoadOrSaveStartsNoGame) {
-    // Load: the file was removed from outside after the start.
     WriteDataFile(DataFileOf({MakeRecord("Taro")}, DefaultRanking()));
     auto& w = MakeWindow();
-    std::filesystem::remove(DataFile());
+    const auto bytes = ReadDataFile();
+
+    FailNextFileOp(TFileOp::Open);
     w.PlayerList->SetItemIndex(0);
     Confirm();
     ASSERT_EQ(fakes.boxes.size(), 1u);
     EXPECT_EQ(fakes.boxes[0].icon, TBoxIcon::Error);
     ExpectStillSelecting();
 
-    // Save: a directory stands where the file would be written.
     fakes.boxes.clear();
-    std::filesystem::create_directory(DataFile());
+    FailNextFileOp(TFileOp::Create);
     w.PlayerList->SetItemIndex(-1);
     Type("Hanako");
     Confirm();
     ASSERT_EQ(fakes.boxes.size(), 1u);
     EXPECT_EQ(fakes.boxes[0].icon, TBoxIcon::Error);
     ExpectStillSelecting();
+    EXPECT_EQ(ReadDataFile(), bytes);
+    ClearFileFaults();
 }
 
 } // namespace
