@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "game/ranking.h"
+#include "platform/filestream.h"
 #include "platform/keys.h"
+#include "platform/text.h"
 #include "support/window_fixture.h"
 
 namespace {
@@ -388,6 +390,91 @@ TEST_F(KeysTest, EndOfGameUpdatesTheBestRunAndTheRanking) {
                 << Peer().Ranking()[k].Name;
         }
     }
+}
+
+// The saves at the end of a game, seen in the bytes of the data file.
+class EndOfGameSaveTest : public KeysTest {
+  protected:
+    void SetUp() override {
+        KeysTest::SetUp();
+        Peer().Player() = Record("taro", 20000, 50);
+        Peer().Player().PlayCount = 4;
+        for (int32_t k = 0; k < RankingSize; ++k)
+            Peer().Ranking()[k] = Record("no record", 10000 + 1000 * k);
+        Peer().SavePlayer();
+        stored_ = ReadDataFile();
+        ASSERT_EQ(stored_.size(), 4u + 148u * 11u);
+        Ready();
+    }
+
+    static TPlayerRecord At(const std::vector<uint8_t>& file, size_t index) {
+        TPlayerRecord r;
+        std::memcpy(&r, file.data() + 4 + 148 * index, sizeof r);
+        return r;
+    }
+    // Record 0 is the player, 1 to 10 the ranking.
+    TPlayerRecord StoredPlayer() { return At(ReadDataFile(), 0); }
+    TPlayerRecord StoredEntry(int32_t k) { return At(ReadDataFile(), 1 + static_cast<size_t>(k)); }
+
+    std::vector<uint8_t> stored_;
+};
+
+TEST_F(EndOfGameSaveTest, NeitherBestNorRankedSavesNothing) {
+    PlayGameOf(20000); // as fast as the best and as the tenth entry is not enough
+    EXPECT_FALSE(Peer().NewBest());
+    EXPECT_EQ(Rank(), -1);
+    EXPECT_EQ(Peer().Player().PlayCount, 5);
+    EXPECT_EQ(ReadDataFile(), stored_);
+}
+
+TEST_F(EndOfGameSaveTest, RankedOnlySavesOnceWithTheRaisedPlayCount) {
+    const TPlayerRecord faster = Record("taro", 14000, 50);
+    std::memcpy(Peer().Player().Ticks, faster.Ticks, sizeof faster.Ticks);
+    FailNextFileOp(TFileOp::Create, 1); // a second save would fail
+    PlayGameOf(15500);
+    EXPECT_TRUE(fakes.boxes.empty());
+    EXPECT_FALSE(Peer().NewBest());
+    EXPECT_EQ(Rank(), 6);
+    EXPECT_EQ(StoredPlayer().PlayCount, 5);
+    EXPECT_EQ(RunTime(StoredPlayer()), 14000);
+    EXPECT_EQ(RunTime(StoredEntry(6)), 15500);
+    EXPECT_STREQ(StoredEntry(6).Name, "taro");
+    EXPECT_EQ(RunTime(StoredEntry(9)), 18000); // the former ninth
+}
+
+TEST_F(EndOfGameSaveTest, NewBestAndRankedSavesTwice) {
+    FailNextFileOp(TFileOp::Create, 1);
+    PlayGameOf(12000);
+
+    // The first save went through with the new best and the old ranking.
+    ASSERT_EQ(fakes.boxes.size(), 1u);
+    EXPECT_EQ(fakes.boxes[0].icon, TBoxIcon::Error);
+    EXPECT_EQ(RunTime(StoredPlayer()), 12000);
+    EXPECT_EQ(StoredPlayer().PlayCount, 5);
+    EXPECT_STREQ(StoredEntry(3).Name, "no record");
+    EXPECT_EQ(Peer().GameState(), gsFinishing);
+    EXPECT_EQ(Rank(), 3);
+
+    // Without the fault the second save stores the ranking too.
+    Peer().SavePlayer();
+    EXPECT_STREQ(StoredEntry(3).Name, "taro");
+    EXPECT_EQ(RunTime(StoredEntry(3)), 12000);
+    EXPECT_EQ(RunTime(StoredEntry(4)), 13000);
+}
+
+TEST_F(EndOfGameSaveTest, FailingBestSaveStopsBeforeTheRanking) {
+    FailNextFileOp(TFileOp::Create);
+    PlayGameOf(12000);
+
+    ASSERT_EQ(fakes.boxes.size(), 1u);
+    EXPECT_EQ(fakes.boxes[0].icon, TBoxIcon::Error);
+    EXPECT_EQ(ReadDataFile(), stored_);
+    EXPECT_EQ(Peer().GameState(), gsFinishing);
+    EXPECT_EQ(Peer().Player().PlayCount, 5);
+    EXPECT_TRUE(Peer().NewBest());
+    EXPECT_EQ(RunTime(Peer().Player()), 12000);
+    EXPECT_EQ(Rank(), -1);
+    EXPECT_EQ(RunTime(Peer().Ranking()[3]), 13000);
 }
 
 } // namespace
