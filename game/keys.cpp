@@ -1,4 +1,6 @@
 #include "platform/keys.h"
+#include <limits>
+
 #include "game/ranking.h"
 #include "mainwin/mainwin.h"
 #include "platform/ticks.h"
@@ -99,8 +101,9 @@ void TMainWindow::Mistype() {
 
 void TMainWindow::EndGame() {
     GameState = gsFinishing;
-    // Wraps rather than overflows on a count that a damaged file left at its maximum.
-    Player.PlayCount = static_cast<int32_t>(static_cast<uint32_t>(Player.PlayCount) + 1u);
+    // A damaged file may hold the largest count already: it stays there.
+    if (Player.PlayCount < std::numeric_limits<int32_t>::max())
+        ++Player.PlayCount;
 
     const int32_t total = TickDifference(HitTick[25], HitTick[0]);
     const int32_t best = RunTime(Player);

@@ -269,6 +269,13 @@ TEST_F(KeysTest, PlayerInfoShowsTheBackgroundAndLeavesTheStepTick) {
     EXPECT_EQ(Pixels(Window().MainScreen), Pixels(Window().BackgroundImage));
 }
 
+TEST_F(KeysTest, PlayCountFromADamagedFileStaysAtItsLargestValue) {
+    Peer().Player().PlayCount = 2147483647;
+    Ready();
+    PlayGame(100);
+    EXPECT_EQ(Peer().Player().PlayCount, 2147483647);
+}
+
 TEST_F(KeysTest, TickCounterWrappingMidGameDoesNoHarm) {
     Ready();
     fakes.clock.now = 0xFFFFFFFFu - 4000u;
