@@ -1,7 +1,6 @@
 #include "mainwin/mainwin.h"
 
-#include <cmath>
-
+#include "game/ring.h"
 #include "platform/ticks.h"
 
 namespace {
@@ -11,7 +10,6 @@ constexpr uint32_t ExplosionPace = 80;
 constexpr uint32_t RecordScreenPace = 50;
 constexpr int32_t IntroSteps = 6;
 constexpr int32_t RecordScreenSteps = 52;
-constexpr double Pi = 3.141592653589793;
 
 // Strictly more than pace milliseconds since the last step, as a wrapping difference.
 bool StepDue(uint32_t lastStepTick, uint32_t pace) {
@@ -47,12 +45,10 @@ void TMainWindow::AnimeTimer(TObject*) {
 
 void TMainWindow::IntroFrame() {
     DrawBackground();
-    const double r = IntroStep * 0.2 * 180;
+    const double r = IntroStep * 0.2 * RingRadius;
     for (int32_t l = 0; l < 26; ++l) {
-        const double angle = l / 26.0 * 2 * Pi;
-        const auto x = static_cast<int32_t>(184 + std::sin(angle) * r);
-        const auto y = static_cast<int32_t>(184 - std::cos(angle) * r);
-        DrawLetter(x, y, static_cast<char>('A' + l));
+        const TRingPoint corner = RingCorner(l, r, GlyphCentring);
+        DrawLetter(corner.x, corner.y, static_cast<char>('A' + l));
     }
     PresentScreen();
     ++IntroStep;

@@ -13,8 +13,3 @@ std::optional<int32_t> KeysPerMinute(int32_t runTime) {
         return std::nullopt;
     return 1560000000 / runTime;
 }
-
-int32_t RecordRunTime(const TPlayerRecord& record) {
-    return static_cast<int32_t>(static_cast<uint32_t>(record.Ticks[25]) -
-                                static_cast<uint32_t>(record.Ticks[0]));
-}

@@ -4,11 +4,6 @@
 #include <optional>
 
 #include "platform/canvas.h"
-#include "players/record.h"
-
-// The run time of a stored game, Ticks[25] - Ticks[0] in 32-bit arithmetic
-// (stamps may lie either side of a wrap).
-int32_t RecordRunTime(const TPlayerRecord& record);
 
 // Colour of a key's interval against the run's average per key (ms):
 // yellow when slow, cyan when fast, white otherwise.

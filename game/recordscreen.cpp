@@ -1,6 +1,7 @@
 #include "mainwin/mainwin.h"
 
 #include "game/figures.h"
+#include "game/ranking.h"
 #include "game/recordlines.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
@@ -27,7 +28,7 @@ void TMainWindow::RecordScreenFrame() {
     static const std::string heading = Cp932("ランキング");
 
     const int32_t n = InfoStep;
-    const int32_t best = RecordRunTime(Player);
+    const int32_t best = RunTime(Player);
     const auto keysPerMinute = KeysPerMinute(best);
 
     const TSlidingLine lines[] = {
@@ -50,7 +51,7 @@ void TMainWindow::RecordScreenFrame() {
         if (n < enterStep)
             break;
         const TPlayerRecord& entry = Ranking[k];
-        const int32_t runTime = RecordRunTime(entry);
+        const int32_t runTime = RunTime(entry);
         canvas.TextOut(
             SlideInX(16, enterStep, n), 152 + 24 * k,
             RankingLine(k + 1, std::string(NameOf(entry)), SecondsText(runTime), entry.Misses));

@@ -1,6 +1,7 @@
 #include "mainwin/mainwin.h"
 
 #include "game/figures.h"
+#include "game/ranking.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
 
@@ -22,8 +23,8 @@ int32_t Row(int32_t letter) {
 void TMainWindow::ResultsTick() {
     // Each letter is revealed once more time has passed than the player took for it.
     if (RevealCount < 26) {
-        const auto sinceReveal = static_cast<int32_t>(GetTickCount() - RevealTick);
-        const auto interval = static_cast<int32_t>(HitTick[RevealCount] - HitTick[RevealCount - 1]);
+        const auto sinceReveal = TickDifference(GetTickCount(), RevealTick);
+        const auto interval = TickDifference(HitTick[RevealCount], HitTick[RevealCount - 1]);
         if (sinceReveal > interval) {
             ++RevealCount;
             RevealTick = GetTickCount();
@@ -54,18 +55,18 @@ void TMainWindow::DrawResultsFrame() {
     TCanvas& canvas = OffScreen->Canvas();
     DrawBackground();
     canvas.Font.Height = 16;
-    const auto total = static_cast<int32_t>(HitTick[25] - HitTick[0]);
+    const auto total = TickDifference(HitTick[25], HitTick[0]);
     const int32_t avg = total / 26;
 
     for (int32_t i = 0; i < ResultRows; ++i) {
         const int32_t x = 133 * Column(i);
         const int32_t y = 34 * Row(i);
         DrawLetter(x + 8, y + 8, static_cast<char>('A' + i));
-        const std::string time = SecondsText(static_cast<int32_t>(HitTick[i] - HitTick[0]));
+        const std::string time = SecondsText(TickDifference(HitTick[i], HitTick[0]));
         const int32_t w = canvas.TextWidth(time);
         canvas.TextOut(x + 42, y + 16, time);
         if (i >= 1) {
-            const auto d = static_cast<int32_t>(HitTick[i] - HitTick[i - 1]);
+            const auto d = TickDifference(HitTick[i], HitTick[i - 1]);
             canvas.Font.Color = IntervalColour(d, avg);
             canvas.TextOut(x + w + 50, y, ">" + SecondsText(d));
             canvas.Font.Color = clWhite;
