@@ -103,8 +103,21 @@ TListBox::TListBox(QListWidget* list) : TControl(list), list_(list) {
 TListBox::~TListBox() = default;
 
 int TListBox::Count() const { return list_->count(); }
-std::string TListBox::Item(int index) const { return FromQt(list_->item(index)->text()); }
-void TListBox::AddItem(const std::string& cp932) { list_->addItem(FromCp932(cp932)); }
+// Each item keeps the bytes it was added with: a stored name that does not
+// convert cleanly must still reach the file operations as it was stored.
+std::string TListBox::Item(int index) const {
+    const QListWidgetItem* item = list_->item(index);
+    const QVariant bytes = item->data(Qt::UserRole);
+    if (!bytes.isValid())
+        return FromQt(item->text());
+    const QByteArray b = bytes.toByteArray();
+    return std::string(b.constData(), static_cast<size_t>(b.size()));
+}
+void TListBox::AddItem(const std::string& cp932) {
+    auto* item = new QListWidgetItem(FromCp932(cp932));
+    item->setData(Qt::UserRole, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
+    list_->addItem(item);
+}
 void TListBox::DeleteItem(int index) { delete list_->takeItem(index); }
 void TListBox::ClearItems() { list_->clear(); }
 int TListBox::ItemIndex() const {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -228,6 +229,29 @@ TEST_F(SelectionTest, NamesThatDoNotFitARecordAreRefusedBeforeAnythingIsSaved) {
         EXPECT_EQ(w.NewEntry->Text(), typed) << "the text stays for correction";
         ExpectStillSelecting();
     }
+}
+
+TEST_F(SelectionTest, AStoredNameIsChosenAndDeletedByItsOwnBytesEvenWhenTheyDoNotConvert) {
+    // A name cut after the lead byte of a double-byte character, as another
+    // program may have stored it, beside a player with an empty name.
+    TPlayerRecord cut = MakeRecord("", 4);
+    std::memcpy(cut.Name, "ab\x82", 4);
+    WriteDataFile(DataFileOf({MakeRecord("", 9), cut}, DefaultRanking()));
+    auto& w = MakeWindow();
+    ASSERT_EQ(w.PlayerList->Count(), 2);
+    EXPECT_EQ(w.PlayerList->Item(1), "ab\x82");
+
+    w.PlayerList->SetItemIndex(1);
+    Confirm();
+    EXPECT_TRUE(fakes.boxes.empty());
+    EXPECT_EQ(Peer().Player().PlayCount, 4) << "that player, not the empty-named one";
+
+    w.mnChangePlayer->Click();
+    w.PlayerList->SetItemIndex(1);
+    w.Delete->Click();
+    const auto file = ParseDataFile(ReadDataFile());
+    ASSERT_EQ(file.players.size(), 1u);
+    EXPECT_EQ(file.players[0].PlayCount, 9) << "the empty-named player stays";
 }
 
 TEST_F(SelectionTest, DeletingWithNoSelectionDoesNothing) {
