@@ -57,7 +57,15 @@ void TControl::SetLeft(int left) { widget_->move(left, widget_->y()); }
 void TControl::SetTop(int top) { widget_->move(widget_->x(), top); }
 bool TControl::Visible() const { return !widget_->isHidden(); }
 void TControl::Show() { widget_->show(); }
-void TControl::Hide() { widget_->hide(); }
+void TControl::Hide() {
+    // A hidden control takes no keys: when it or one of its children has the
+    // focus, the focus goes to the window, whose key preview still sees every key.
+    const QWidget* focus = widget_->window()->focusWidget();
+    const bool hadFocus = focus && (focus == widget_ || widget_->isAncestorOf(focus));
+    widget_->hide();
+    if (hadFocus)
+        widget_->window()->setFocus();
+}
 TRect TControl::ClientRect() const { return {0, 0, widget_->width(), widget_->height()}; }
 
 TColor TPanel::Color() const {

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QWidget>
+#include <QWindow>
 #include <cstring>
 #include <filesystem>
 #include <functional>
@@ -345,6 +350,52 @@ TEST_F(SelectionTest, AFailedLoadOrSaveStartsNoGame) {
     ExpectStillSelecting();
     EXPECT_EQ(ReadDataFile(), bytes);
     ClearFileFaults();
+}
+
+// Keys as a user types them into the shown window: through the key preview
+// to the window's handler and then to whatever control has the focus.
+class FocusedSelectionTest : public SelectionTest {
+  protected:
+    void Press(int qtKey, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(Window().Window()->windowHandle(), &press);
+    }
+    void RunIntro() {
+        for (int i = 0; i < 6; ++i)
+            Tick(51);
+        ASSERT_EQ(Peer().GameState(), gsReady);
+    }
+};
+
+TEST_F(FocusedSelectionTest, AGameStartedFromTheListTakesTheSpaceBarForItsOwn) {
+    WriteDataFile(DataFileOf({MakeRecord("Taro", 3)}, DefaultRanking()));
+    auto& w = MakeWindow();
+    w.Show();
+    w.PlayerList->Widget()->setFocus();
+    w.PlayerList->SetItemIndex(0);
+    Press(Qt::Key_Space, " ");
+    ExpectGameStarted();
+    RunIntro();
+    Press(Qt::Key_Space, " ");
+    EXPECT_EQ(Peer().GameState(), gsRanking) << "the hidden list must not confirm again";
+}
+
+TEST_F(FocusedSelectionTest, KeysOfAGameStartedFromTheEditBoxStayOutOfIt) {
+    auto& w = MakeWindow();
+    w.Show();
+    w.NewEntry->Widget()->setFocus();
+    Type("Taro");
+    Press(Qt::Key_Return, "\r");
+    ExpectGameStarted();
+    const auto saved = ReadDataFile();
+    RunIntro();
+    Press(Qt::Key_A, "a");
+    Press(Qt::Key_B, "b");
+    Press(Qt::Key_Return, "\r"); // a mistype, not a new registration
+    EXPECT_EQ(Peer().GameState(), gsPlaying);
+    EXPECT_EQ(Peer().MissCount(), 1);
+    EXPECT_EQ(w.NewEntry->Text(), "Taro");
+    EXPECT_EQ(ReadDataFile(), saved);
 }
 
 } // namespace
