@@ -9,6 +9,8 @@ TImageWidget::TImageWidget(QWidget* parent) : QWidget(parent) {
 TImageWidget::~TImageWidget() = default;
 
 void TImageWidget::setPixmap(const QPixmap& pixmap) {
+    if (pixmap.isNull())
+        return; // a picture that did not load leaves a blank bitmap of the layout's size
     bitmap_ = std::make_unique<TBitmap>(pixmap.toImage());
     if (autoSize_)
         resize(pixmap.size());
