@@ -211,6 +211,10 @@ constexpr ModelType kExactModels[] = {
     {"pc104alt", 4},
     {"pc105", 4},
     {"abnt2", 4},
+    {"sk1300", 4},
+    {"sk2500", 4},
+    {"sk6200", 4},
+    {"sk7100", 4},
     {"jp106", 7},
     {"jp109", 7},
     {"pc98", 7},
@@ -223,10 +227,10 @@ constexpr ModelType kExactModels[] = {
 
 // Families of PC keyboards: the extended 101/102-key layout with extra keys.
 constexpr std::string_view kPcFamilies[] = {
-    "a4",          "acer_",    "armada", "asus_",     "btc",         "cherry",
-    "chicony",     "compaq",   "dell",   "genius",    "hp",          "ibm_",
-    "inspiron",    "latitude", "logi",   "microsoft", "precision_m", "presario",
-    "rapidaccess", "samsung",  "sk",     "thinkpad",  "tm20",        "trust",
+    "a4",          "acer_",    "armada",   "asus_",     "btc",         "cherry",
+    "chicony",     "compaq",   "dell",     "genius",    "hp",          "ibm_",
+    "inspiron",    "latitude", "logi",     "microsoft", "precision_m", "presario",
+    "rapidaccess", "samsung",  "thinkpad", "tm20",      "trust",
 };
 
 } // namespace

@@ -154,6 +154,7 @@ TEST(KeyboardModel, ModelsGiveTheirNearestType) {
         {"thinkpad60", "us", 4},
         {"dell101", "us", 4},
         {"logitech_base", "fr", 4},
+        {"sk2500", "us", 4},
         {"microsoftpro", "us", 4},
         {"tm2030USB-102", "de", 4},
         {"macintosh", "us", 8},
