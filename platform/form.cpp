@@ -159,11 +159,8 @@ TEdit* TForm::Edit(const char* name) { return Own<TEdit, QLineEdit>(name); }
 TImage* TForm::Image(const char* name) { return Own<TImage, TImageWidget>(name); }
 TMenuItem* TForm::MenuItem(const char* name) {
     // A submenu stands in the menu as the item that opens it.
-    if (!window_->findChild<QAction*>(QString::fromLatin1(name)))
-        if (auto* menu = window_->findChild<QMenu*>(QString::fromLatin1(name))) {
-            components_.emplace_back(name, std::make_unique<TMenuItem>(menu->menuAction()));
-            return static_cast<TMenuItem*>(components_.back().second.get());
-        }
+    if (auto* menu = window_->findChild<QMenu*>(QString::fromLatin1(name)))
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
     return Own<TMenuItem, QAction>(name);
 }
 
