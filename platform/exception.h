@@ -29,6 +29,13 @@ class EReadError : public Exception {
     using Exception::Exception;
 };
 
+// Fewer bytes could be written than the caller gave, or they could not be
+// put on the disk.
+class EWriteError : public Exception {
+  public:
+    using Exception::Exception;
+};
+
 // The sound device or the sound file could not be opened.
 class EMediaDeviceError : public Exception {
   public:

@@ -39,6 +39,7 @@ export PULSE_SERVER=unix:$work/pulse/socket
 for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || fail "the sound server did not start"
 export SDL_AUDIODRIVER=pulseaudio
+export LSAN_OPTIONS="suppressions=$(dirname "$(realpath "$0")")/lsan.supp:print_suppressions=0"
 
 mkdir -p "$work/game"
 cp "$assets/bomb.wav" "$assets/Zrkvexo.hlp" "$work/game/"

@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
 #include "platform/exception.h"
+#include "platform/filestream.h"
 #include "platform/helpviewer.h"
 #include "platform/text.h"
 #include "platform/ticks.h"
@@ -31,6 +32,7 @@ Fakes::Fakes() {
         boxes.push_back({text, caption, icon});
     });
     SetHelpHook([this](const std::string& file, int context) { help.push_back({file, context}); });
+    ClearFileFaults();
 }
 
 Fakes::~Fakes() {
@@ -38,4 +40,5 @@ Fakes::~Fakes() {
     SetWaveDeviceFactory({});
     SetMessageBoxHook({});
     SetHelpHook({});
+    ClearFileFaults();
 }

@@ -1,18 +1,16 @@
-// Test entry point: one application object for every suite, offscreen.
+// Test entry point: one toolkit application for every suite, offscreen. It is
+// the tests' own, so a start-up run inside a test cannot take it down.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <cstdlib>
-
-#include "platform/application.h"
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
-    static int qtArgc = 1;
-    static char name[] = "unit-tests";
-    static char* qtArgv[] = {name, nullptr};
-    Application->Initialize(qtArgc, qtArgv);
-    const int result = RUN_ALL_TESTS();
-    Application->Finalize();
-    return result;
+    int qtArgc = 1;
+    char name[] = "unit-tests";
+    char* qtArgv[] = {name, nullptr};
+    QApplication qt(qtArgc, qtArgv);
+    return RUN_ALL_TESTS();
 }
