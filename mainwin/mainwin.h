@@ -82,6 +82,10 @@ class TMainWindow : public TForm {
     void BindEvents();
 
     void StartGame();
+    void StartClock(uint32_t now);
+    void CorrectKey(uint32_t now);
+    void Mistype();
+    void EndGame();
     void DrawPlayfield();
     void FormatSeconds(char* buffer, int32_t milliseconds);
     void DrawLetter(int32_t x, int32_t y, char ch);
