@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/keys.h"
 #include "platform/sysquery.h"
 #include "platform/text.h"
 #include "support/window_fixture.h"
@@ -139,8 +140,7 @@ class SysInfoScreenTest : public WindowTest {
         // The pictures as solid colours, so that every pixel of the screen is known.
         FillCanvas(Window().BackgroundImage->Canvas(), kBackground);
         FillCanvas(Window().TitleImage->Canvas(), kTitle);
-        FillCanvas(Window().OffScreen->Canvas(), kBackground);
-        SetUpCanvasAsGameStart();
+        Peer().StartGame();
     }
     ~SysInfoScreenTest() override { SetSystemQueries({}); }
 
@@ -149,18 +149,6 @@ class SysInfoScreenTest : public WindowTest {
         canvas.Brush = {colour, bsSolid};
         canvas.FillRect(Rect(0, 0, canvas.Width(), canvas.Height()));
         canvas.Brush = brush;
-    }
-
-    // The off-screen settings a game start leaves.
-    void SetUpCanvasAsGameStart() {
-        TCanvas& c = Window().OffScreen->Canvas();
-        c.Font.Color = clWhite;
-        c.Font.Height = 64;
-        c.Font.Pitch = fpFixed;
-        c.Font.Bold = true;
-        c.Brush.Style = bsClear;
-        c.Pen.Color = clYellow;
-        c.Pen.Width = 2;
     }
 
     std::vector<std::string> LinesFor(const std::string& versionLine) const {
@@ -299,23 +287,66 @@ TEST_F(SysInfoScreenTest, OpeningAgainDrawsAfreshWithNewReadings) {
     ExpectScreen(LinesFor(VersionLine(version)));
 }
 
-TEST_F(SysInfoScreenTest, EndsAnyScreenWithoutSavingOrCounting) {
-    WriteDataFile({1, 2, 3, 4});
+TEST_F(SysInfoScreenTest, IsPresentedWhole) {
+    Open();
+    for (int y = 0; y < 400; y += 7)
+        for (int x = 0; x < 400; x += 3)
+            ASSERT_EQ(Window().MainScreen->Canvas().Pixel(x, y),
+                      Window().OffScreen->Canvas().Pixel(x, y))
+                << x << ", " << y;
+}
+
+TEST_F(SysInfoScreenTest, EndsARunningGameWithoutSavingOrCounting) {
+    Peer().GameState() = gsReady;
+    Key(VkLetter('A'));
+    Key(VkLetter('B'));
+    ASSERT_EQ(Peer().GameState(), gsPlaying);
+    const std::vector<uint8_t> file = ReadDataFile();
+    const TPlayerRecord player = Peer().Player();
+
+    Open();
+    EXPECT_EQ(Peer().GameState(), gsSystemInfo);
+    // Letters no longer count, neither as hits nor as mistypes, and the timer leaves the screen.
+    Key(VkLetter('C'));
+    Key(VkLetter('Q'));
+    Tick(200);
+    EXPECT_EQ(Peer().HitCount(), 2);
+    EXPECT_EQ(Peer().MissCount(), 0);
+    EXPECT_EQ(Peer().GameState(), gsSystemInfo);
+    ExpectScreen(LinesFor(VersionLine(version)));
+    EXPECT_EQ(ReadDataFile(), file);
+    EXPECT_EQ(std::memcmp(&Peer().Player(), &player, sizeof player), 0);
+
+    Key(VK_SPACE);
+    EXPECT_EQ(Peer().GameState(), gsIntro);
+    EXPECT_EQ(Peer().HitCount(), 0);
+}
+
+TEST_F(SysInfoScreenTest, AFinishedGameKeepsWhatItsZRecorded) {
+    Peer().GameState() = gsReady;
+    for (char c = 'A'; c <= 'Z'; ++c) {
+        fakes.clock.Advance(100);
+        Key(VkLetter(c));
+    }
+    ASSERT_EQ(Peer().GameState(), gsFinishing);
+    const std::vector<uint8_t> file = ReadDataFile();
+    const int32_t playCount = Peer().Player().PlayCount;
+
+    Open();
+    EXPECT_EQ(Peer().GameState(), gsSystemInfo);
+    EXPECT_EQ(Peer().Player().PlayCount, playCount);
+    EXPECT_EQ(ReadDataFile(), file);
+}
+
+TEST_F(SysInfoScreenTest, ReplacesEveryScreen) {
     for (TGameState state :
          {gsIntro, gsReady, gsPlaying, gsFinishing, gsResults, gsRanking, gsSystemInfo}) {
         Peer().GameState() = state;
-        Peer().HitCount() = 12;
-        Peer().MissCount() = 3;
-        Peer().Player().PlayCount = 5;
         FillCanvas(Window().OffScreen->Canvas(), clWhite);
         Open();
         EXPECT_EQ(Peer().GameState(), gsSystemInfo) << state;
-        EXPECT_EQ(Peer().HitCount(), 12) << state;
-        EXPECT_EQ(Peer().MissCount(), 3) << state;
-        EXPECT_EQ(Peer().Player().PlayCount, 5) << state;
         ExpectScreen(LinesFor(VersionLine(version)));
     }
-    EXPECT_EQ(ReadDataFile(), (std::vector<uint8_t>{1, 2, 3, 4}));
 }
 
 TEST_F(SysInfoScreenTest, MenuCommandOpensTheScreen) {
