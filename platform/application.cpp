@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMainWindow>
+#include <clocale>
 
 #include "platform/dialogs.h"
 #include "platform/helpviewer.h"
@@ -36,6 +37,8 @@ void TApplication::Initialize(int& argc, char** argv) {
         qt_ = std::make_unique<QApplication>(fallbackArgc, fallbackArgv);
     else
         qt_ = std::make_unique<QApplication>(argc_, argv);
+    // Qt adopts the user's locale; the game prints its figures with a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 void TApplication::Run() {

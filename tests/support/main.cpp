@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <clocale>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -12,5 +13,6 @@ int main(int argc, char** argv) {
     char name[] = "unit-tests";
     char* qtArgv[] = {name, nullptr};
     QApplication qt(qtArgc, qtArgv);
+    std::setlocale(LC_NUMERIC, "C"); // as the game's own start-up does
     return RUN_ALL_TESTS();
 }
