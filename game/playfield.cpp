@@ -13,6 +13,18 @@ namespace {
 constexpr double Pi = 3.141592653589793;
 constexpr const char* Letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
+// Frame `frame` of a strip of 64 x 64 sprites: the mask with AND, then the
+// image with XOR, so only the sprite's own shape changes the canvas.
+void DrawSprite(TCanvas& canvas, int32_t x, int32_t y, int32_t frame, TCanvas& mask,
+                TCanvas& image) {
+    const TRect dest = Rect(x, y, x + 64, y + 64);
+    const TRect cell = Rect(frame * 64, 0, (frame + 1) * 64, 64);
+    canvas.CopyMode = SRCAND;
+    canvas.CopyRect(dest, mask, cell);
+    canvas.CopyMode = SRCINVERT;
+    canvas.CopyRect(dest, image, cell);
+}
+
 } // namespace
 
 void TMainWindow::DrawBackground() {
@@ -30,23 +42,12 @@ void TMainWindow::DrawLetter(int32_t x, int32_t y, char ch) {
 }
 
 void TMainWindow::DrawBomb(int32_t x, int32_t y, int32_t frame) {
-    TCanvas& canvas = OffScreen->Canvas();
-    const TRect dest = Rect(x, y, x + 64, y + 64);
-    const TRect cell = Rect(frame * 64, 0, (frame + 1) * 64, 64);
-    canvas.CopyMode = SRCAND;
-    canvas.CopyRect(dest, BombMaskImage->Canvas(), cell);
-    canvas.CopyMode = SRCINVERT;
-    canvas.CopyRect(dest, BombImage->Canvas(), cell);
+    DrawSprite(OffScreen->Canvas(), x, y, frame, BombMaskImage->Canvas(), BombImage->Canvas());
 }
 
 void TMainWindow::DrawRestore(int32_t x, int32_t y, int32_t frame) {
-    TCanvas& canvas = OffScreen->Canvas();
-    const TRect dest = Rect(x, y, x + 64, y + 64);
-    const TRect cell = Rect(frame * 64, 0, (frame + 1) * 64, 64);
-    canvas.CopyMode = SRCAND;
-    canvas.CopyRect(dest, RestoreMaskImage->Canvas(), cell);
-    canvas.CopyMode = SRCINVERT;
-    canvas.CopyRect(dest, RestoreImage->Canvas(), cell);
+    DrawSprite(OffScreen->Canvas(), x, y, frame, RestoreMaskImage->Canvas(),
+               RestoreImage->Canvas());
 }
 
 void TMainWindow::CopyToScreen(int32_t left, int32_t top, int32_t right, int32_t bottom) {

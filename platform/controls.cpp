@@ -49,14 +49,30 @@ std::string FromQt(const QString& text) {
 TControl::TControl(QWidget* widget) : widget_(widget) {}
 TControl::~TControl() = default;
 
-int TControl::Left() const { return widget_->x(); }
-int TControl::Top() const { return widget_->y(); }
-int TControl::Width() const { return widget_->width(); }
-int TControl::Height() const { return widget_->height(); }
-void TControl::SetLeft(int left) { widget_->move(left, widget_->y()); }
-void TControl::SetTop(int top) { widget_->move(widget_->x(), top); }
-bool TControl::Visible() const { return !widget_->isHidden(); }
-void TControl::Show() { widget_->show(); }
+int TControl::Left() const {
+    return widget_->x();
+}
+int TControl::Top() const {
+    return widget_->y();
+}
+int TControl::Width() const {
+    return widget_->width();
+}
+int TControl::Height() const {
+    return widget_->height();
+}
+void TControl::SetLeft(int left) {
+    widget_->move(left, widget_->y());
+}
+void TControl::SetTop(int top) {
+    widget_->move(widget_->x(), top);
+}
+bool TControl::Visible() const {
+    return !widget_->isHidden();
+}
+void TControl::Show() {
+    widget_->show();
+}
 void TControl::Hide() {
     // A hidden control takes no keys: when it or one of its children has the
     // focus, the focus goes to the window, whose key preview still sees every key.
@@ -66,7 +82,9 @@ void TControl::Hide() {
     if (hadFocus)
         widget_->window()->setFocus();
 }
-TRect TControl::ClientRect() const { return {0, 0, widget_->width(), widget_->height()}; }
+TRect TControl::ClientRect() const {
+    return {0, 0, widget_->width(), widget_->height()};
+}
 
 TColor TPanel::Color() const {
     const QColor c = widget_->palette().color(widget_->backgroundRole());
@@ -75,7 +93,9 @@ TColor TPanel::Color() const {
 }
 
 TLabel::TLabel(QLabel* label) : TControl(label) {}
-std::string TLabel::Caption() const { return FromQt(static_cast<QLabel*>(widget_)->text()); }
+std::string TLabel::Caption() const {
+    return FromQt(static_cast<QLabel*>(widget_)->text());
+}
 
 TButton::TButton(QPushButton* button) : TControl(button) {
     QObject::connect(button, &QPushButton::clicked, [this] {
@@ -90,27 +110,20 @@ std::string TButton::Caption() const {
     return FromQt(static_cast<QPushButton*>(widget_)->text());
 }
 
-void TButton::Click() { static_cast<QPushButton*>(widget_)->click(); }
+void TButton::Click() {
+    static_cast<QPushButton*>(widget_)->click();
+}
 
 TListBox::TListBox(QListWidget* list) : TControl(list), list_(list) {
-    QObject::connect(list, &QListWidget::itemDoubleClicked, [this] {
-        Application->Dispatch([this] {
-            if (OnDblClick)
-                OnDblClick(this);
-        });
-    });
-    keyFilter_ = std::make_unique<KeyPressFilter>(list, [this](char key) {
-        Application->Dispatch([this, &key] {
-            if (OnKeyPress)
-                OnKeyPress(this, key);
-        });
-        return key;
-    });
+    QObject::connect(list, &QListWidget::itemDoubleClicked, [this] { DblClick(); });
+    keyFilter_ = std::make_unique<KeyPressFilter>(list, [this](char key) { return KeyPress(key); });
 }
 
 TListBox::~TListBox() = default;
 
-int TListBox::Count() const { return list_->count(); }
+int TListBox::Count() const {
+    return list_->count();
+}
 // Each item keeps the bytes it was added with: a stored name that does not
 // convert cleanly must still reach the file operations as it was stored.
 std::string TListBox::Item(int index) const {
@@ -126,8 +139,12 @@ void TListBox::AddItem(const std::string& cp932) {
     item->setData(Qt::UserRole, QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size())));
     list_->addItem(item);
 }
-void TListBox::DeleteItem(int index) { delete list_->takeItem(index); }
-void TListBox::ClearItems() { list_->clear(); }
+void TListBox::DeleteItem(int index) {
+    delete list_->takeItem(index);
+}
+void TListBox::ClearItems() {
+    list_->clear();
+}
 int TListBox::ItemIndex() const {
     return list_->currentItem() && list_->currentItem()->isSelected() ? list_->currentRow() : -1;
 }
@@ -144,21 +161,16 @@ void TListBox::DblClick() {
     });
 }
 
-void TListBox::KeyPress(char key) {
+char TListBox::KeyPress(char key) {
     Application->Dispatch([this, &key] {
         if (OnKeyPress)
             OnKeyPress(this, key);
     });
+    return key;
 }
 
 TEdit::TEdit(QLineEdit* edit) : TControl(edit), edit_(edit) {
-    keyFilter_ = std::make_unique<KeyPressFilter>(edit, [this](char key) {
-        Application->Dispatch([this, &key] {
-            if (OnKeyPress)
-                OnKeyPress(this, key);
-        });
-        return key;
-    });
+    keyFilter_ = std::make_unique<KeyPressFilter>(edit, [this](char key) { return KeyPress(key); });
 }
 
 TEdit::~TEdit() = default;
@@ -172,22 +184,31 @@ std::string TEdit::Text() const {
     return out;
 }
 
-bool TEdit::TextIsCp932() const { return ToCp932(edit_->text()).has_value(); }
-void TEdit::SetText(const std::string& cp932) { edit_->setText(FromCp932(cp932)); }
+bool TEdit::TextIsCp932() const {
+    return ToCp932(edit_->text()).has_value();
+}
+void TEdit::SetText(const std::string& cp932) {
+    edit_->setText(FromCp932(cp932));
+}
 void TEdit::SetTextUtf8(const std::string& utf8) {
     edit_->setText(QString::fromStdString(utf8));
 }
 
-void TEdit::KeyPress(char key) {
+char TEdit::KeyPress(char key) {
     Application->Dispatch([this, &key] {
         if (OnKeyPress)
             OnKeyPress(this, key);
     });
+    return key;
 }
 
 TImage::TImage(TImageWidget* widget) : TControl(widget), image_(widget) {}
-TCanvas& TImage::Canvas() { return image_->Bitmap().Canvas(); }
-TBitmap& TImage::Picture() { return image_->Bitmap(); }
+TCanvas& TImage::Canvas() {
+    return image_->Bitmap().Canvas();
+}
+TBitmap& TImage::Picture() {
+    return image_->Bitmap();
+}
 
 TMenuItem::TMenuItem(QAction* action) : action_(action) {
     QObject::connect(action, &QAction::triggered, [this] {
@@ -206,9 +227,15 @@ TMenuItem::~TMenuItem() = default;
 std::string TMenuItem::Caption() const {
     return action_->isSeparator() ? std::string("-") : FromQt(action_->text());
 }
-bool TMenuItem::Enabled() const { return action_->isEnabled(); }
-void TMenuItem::SetEnabled(bool enabled) { action_->setEnabled(enabled); }
-bool TMenuItem::Checked() const { return action_->isChecked(); }
+bool TMenuItem::Enabled() const {
+    return action_->isEnabled();
+}
+void TMenuItem::SetEnabled(bool enabled) {
+    action_->setEnabled(enabled);
+}
+bool TMenuItem::Checked() const {
+    return action_->isChecked();
+}
 void TMenuItem::SetChecked(bool checked) {
     action_->setCheckable(true);
     action_->setChecked(checked);
@@ -223,9 +250,15 @@ TTimer::TTimer(QTimer* timer) : timer_(timer) {
     QObject::connect(timer, &QTimer::timeout, [this] { Tick(); });
 }
 
-int TTimer::Interval() const { return timer_->interval(); }
-void TTimer::SetInterval(int ms) { timer_->setInterval(ms); }
-bool TTimer::Enabled() const { return timer_->isActive(); }
+int TTimer::Interval() const {
+    return timer_->interval();
+}
+void TTimer::SetInterval(int ms) {
+    timer_->setInterval(ms);
+}
+bool TTimer::Enabled() const {
+    return timer_->isActive();
+}
 void TTimer::SetEnabled(bool enabled) {
     if (enabled)
         timer_->start();

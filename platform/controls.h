@@ -87,8 +87,10 @@ class TListBox : public TControl {
     int ItemIndex() const; // -1 when none is selected
     void SetItemIndex(int index);
 
-    void DblClick();            // as a double click of the user would
-    void KeyPress(char key);    // as a typed character would, before the list's own handling
+    void DblClick(); // as a double click of the user would
+    // As a typed character would, before the list's own handling; gives the
+    // character as the handler left it.
+    char KeyPress(char key);
     TNotifyEvent OnDblClick;
     TKeyPressEvent OnKeyPress;
 
@@ -109,7 +111,7 @@ class TEdit : public TControl {
     void SetText(const std::string& cp932);
     void SetTextUtf8(const std::string& utf8); // what a user may type, representable or not
 
-    void KeyPress(char key);
+    char KeyPress(char key); // as for the list box
     TKeyPressEvent OnKeyPress;
 
   private:

@@ -101,16 +101,19 @@ TFileStream::~TFileStream() {
         ::close(fd_);
 }
 
-int32_t TFileStream::Read(void* buffer, int32_t count) {
+namespace {
+
+// Moves count bytes through read(2) or write(2), on over short transfers and
+// interruptions; gives how many moved. An injected fault moves half of them.
+template <class Transfer> int32_t MoveBytes(Transfer transfer, int32_t count, bool faulted) {
     if (count <= 0)
         return 0;
     size_t wanted = static_cast<size_t>(count);
-    if (Faulted(TFileOp::Read))
+    if (faulted)
         wanted /= 2;
-    auto* bytes = static_cast<char*>(buffer);
     size_t done = 0;
     while (done < wanted) {
-        const ssize_t n = ::read(fd_, bytes + done, wanted - done);
+        const ssize_t n = transfer(done, wanted - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -120,23 +123,18 @@ int32_t TFileStream::Read(void* buffer, int32_t count) {
     return static_cast<int32_t>(done);
 }
 
+} // namespace
+
+int32_t TFileStream::Read(void* buffer, int32_t count) {
+    auto* bytes = static_cast<char*>(buffer);
+    return MoveBytes([&](size_t at, size_t n) { return ::read(fd_, bytes + at, n); }, count,
+                     count > 0 && Faulted(TFileOp::Read));
+}
+
 int32_t TFileStream::Write(const void* buffer, int32_t count) {
-    if (count <= 0)
-        return 0;
-    size_t wanted = static_cast<size_t>(count);
-    if (Faulted(TFileOp::Write))
-        wanted /= 2;
     const auto* bytes = static_cast<const char*>(buffer);
-    size_t done = 0;
-    while (done < wanted) {
-        const ssize_t n = ::write(fd_, bytes + done, wanted - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += static_cast<size_t>(n);
-    }
-    return static_cast<int32_t>(done);
+    return MoveBytes([&](size_t at, size_t n) { return ::write(fd_, bytes + at, n); }, count,
+                     count > 0 && Faulted(TFileOp::Write));
 }
 
 void TFileStream::ReadBuffer(void* buffer, int32_t count) {
