@@ -1,3 +1,5 @@
 #include "mainwin/startup.h"
 
-int main(int argc, char** argv) { return RunZorvikVexo(argc, argv); }
+int main(int argc, char** argv) {
+    return RunZorvikVexo(argc, argv);
+}

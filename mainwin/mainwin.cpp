@@ -60,7 +60,9 @@ void TMainWindow::BindEvents() {
     mnShowTimeN->OnClick = [this](TObject* s) { mnShowTimeNClick(s); };
     mnEnd->OnClick = [this](TObject* s) { mnExitClick(s); };
     Enter->OnClick = [this](TObject* s) { EnterClick(s); };
-    OnKeyDown = [this](TObject* s, uint16_t& key, TShiftState shift) { FormKeyDown(s, key, shift); };
+    OnKeyDown = [this](TObject* s, uint16_t& key, TShiftState shift) {
+        FormKeyDown(s, key, shift);
+    };
     Anime->OnTimer = [this](TObject* s) { AnimeTimer(s); };
     mnPlayerInfo->OnClick = [this](TObject* s) { mnPlayerInfoClick(s); };
     mnStartVexo->OnClick = [this](TObject* s) { mnStartVexoClick(s); };
@@ -95,7 +97,9 @@ void TMainWindow::mnShowTimeNClick(TObject*) {
         DrawPlayfield();
 }
 
-void TMainWindow::K1Click(TObject*) { Application->HelpContext(1); }
+void TMainWindow::K1Click(TObject*) {
+    Application->HelpContext(1);
+}
 
 void TMainWindow::mnExitClick(TObject*) {
     SavePlayer();

@@ -10,7 +10,9 @@
 
 namespace {
 
-QRgb ToRgb(TColor c) { return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+QRgb ToRgb(TColor c) {
+    return qRgb(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 
 TColor FromRgb(QRgb p) {
     return static_cast<TColor>(qRed(p)) | static_cast<TColor>(qGreen(p)) << 8 |
@@ -34,8 +36,12 @@ inline uint32_t Combine(TCopyMode mode, uint32_t dst, uint32_t src) {
 
 TCanvas::TCanvas(QImage& image) : image_(image) {}
 
-int TCanvas::Width() const { return image_.width(); }
-int TCanvas::Height() const { return image_.height(); }
+int TCanvas::Width() const {
+    return image_.width();
+}
+int TCanvas::Height() const {
+    return image_.height();
+}
 
 TColor TCanvas::Pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= Width() || y >= Height())
@@ -126,8 +132,7 @@ void TCanvas::LineTo(int x, int y) {
 
 void TCanvas::FillRect(const TRect& rect) {
     QPainter painter(&image_);
-    painter.fillRect(rect.Left, rect.Top, rect.Width(), rect.Height(),
-                     QColor(ToRgb(Brush.Color)));
+    painter.fillRect(rect.Left, rect.Top, rect.Width(), rect.Height(), QColor(ToRgb(Brush.Color)));
     painter.end();
     Changed();
 }
@@ -144,5 +149,9 @@ TBitmap::TBitmap(const QImage& picture)
 
 TBitmap::~TBitmap() = default;
 
-int TBitmap::Width() const { return image_->width(); }
-int TBitmap::Height() const { return image_->height(); }
+int TBitmap::Width() const {
+    return image_->width();
+}
+int TBitmap::Height() const {
+    return image_->height();
+}

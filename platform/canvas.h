@@ -27,7 +27,9 @@ struct TRect {
     bool operator==(const TRect&) const = default;
 };
 
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 
 // How CopyRect combines the source with the destination.
 enum TCopyMode { SRCCOPY, SRCAND, SRCINVERT };

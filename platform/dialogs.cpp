@@ -12,7 +12,9 @@ TMessageBoxHook& Hook() {
 }
 } // namespace
 
-void SetMessageBoxHook(TMessageBoxHook hook) { Hook() = std::move(hook); }
+void SetMessageBoxHook(TMessageBoxHook hook) {
+    Hook() = std::move(hook);
+}
 
 void ShowMessageBox(const std::string& text, const std::string& caption, TBoxIcon icon) {
     if (Hook()) {

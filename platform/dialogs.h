@@ -9,7 +9,7 @@ enum class TBoxIcon { None, Error };
 // Texts are code page 932.
 void ShowMessageBox(const std::string& text, const std::string& caption, TBoxIcon icon);
 
-using TMessageBoxHook = std::function<void(const std::string& text, const std::string& caption,
-                                           TBoxIcon icon)>;
+using TMessageBoxHook =
+    std::function<void(const std::string& text, const std::string& caption, TBoxIcon icon)>;
 // Replaces the boxes (tests); an empty hook restores the real ones.
 void SetMessageBoxHook(TMessageBoxHook hook);

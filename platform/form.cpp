@@ -93,15 +93,21 @@ TForm::~TForm() {
     components_.clear();
 }
 
-QMainWindow* TForm::Window() const { return window_.get(); }
+QMainWindow* TForm::Window() const {
+    return window_.get();
+}
 
 std::string TForm::Caption() const {
     auto bytes = ToCp932(window_->windowTitle());
     return bytes ? *bytes : std::string();
 }
 
-int TForm::ClientWidth() const { return window_->centralWidget()->width(); }
-int TForm::ClientHeight() const { return window_->centralWidget()->height(); }
+int TForm::ClientWidth() const {
+    return window_->centralWidget()->width();
+}
+int TForm::ClientHeight() const {
+    return window_->centralWidget()->height();
+}
 
 // The client area lies below the menu bar; the window is as large as both and
 // cannot be resized.
@@ -117,7 +123,9 @@ void TForm::SetClientHeight(int height) {
     window_->resize(window_->sizeHint());
 }
 
-bool TForm::Visible() const { return window_->isVisible(); }
+bool TForm::Visible() const {
+    return window_->isVisible();
+}
 
 void TForm::Show() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -129,7 +137,9 @@ void TForm::Show() {
     window_->activateWindow();
 }
 
-void TForm::Close() { window_->close(); }
+void TForm::Close() {
+    window_->close();
+}
 
 void TForm::KeyDown(uint16_t key, TShiftState shift) {
     Application->Dispatch([&] {
@@ -151,12 +161,24 @@ template <class T, class W> T* TForm::Own(const char* name) {
     return raw;
 }
 
-TPanel* TForm::Panel(const char* name) { return Own<TPanel, QWidget>(name); }
-TLabel* TForm::Label(const char* name) { return Own<TLabel, QLabel>(name); }
-TButton* TForm::Button(const char* name) { return Own<TButton, QPushButton>(name); }
-TListBox* TForm::ListBox(const char* name) { return Own<TListBox, QListWidget>(name); }
-TEdit* TForm::Edit(const char* name) { return Own<TEdit, QLineEdit>(name); }
-TImage* TForm::Image(const char* name) { return Own<TImage, TImageWidget>(name); }
+TPanel* TForm::Panel(const char* name) {
+    return Own<TPanel, QWidget>(name);
+}
+TLabel* TForm::Label(const char* name) {
+    return Own<TLabel, QLabel>(name);
+}
+TButton* TForm::Button(const char* name) {
+    return Own<TButton, QPushButton>(name);
+}
+TListBox* TForm::ListBox(const char* name) {
+    return Own<TListBox, QListWidget>(name);
+}
+TEdit* TForm::Edit(const char* name) {
+    return Own<TEdit, QLineEdit>(name);
+}
+TImage* TForm::Image(const char* name) {
+    return Own<TImage, TImageWidget>(name);
+}
 TMenuItem* TForm::MenuItem(const char* name) {
     // A submenu stands in the menu as the item that opens it.
     if (auto* menu = window_->findChild<QMenu*>(QString::fromLatin1(name)))
@@ -188,7 +210,8 @@ QWidget& Placeholder(QMainWindow& window, const char* name) {
 
 class TTimerComponent : public TTimer {
   public:
-    explicit TTimerComponent(std::unique_ptr<QTimer> timer) : TTimer(timer.get()), timer_(std::move(timer)) {}
+    explicit TTimerComponent(std::unique_ptr<QTimer> timer)
+        : TTimer(timer.get()), timer_(std::move(timer)) {}
 
   private:
     std::unique_ptr<QTimer> timer_;

@@ -22,7 +22,9 @@ QPointer<QTextBrowser>& Viewer() {
 
 } // namespace
 
-void SetHelpHook(THelpHook hook) { Hook() = std::move(hook); }
+void SetHelpHook(THelpHook hook) {
+    Hook() = std::move(hook);
+}
 
 void ShowHelp(const std::string& file, int context, QWidget* owner) {
     if (Hook()) {

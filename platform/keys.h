@@ -13,4 +13,6 @@ constexpr uint16_t VK_SPACE = 32;
 constexpr uint16_t VK_F1 = 112;
 
 // Letter keys are their capital letter's code: 'A' (65) to 'Z' (90).
-constexpr uint16_t VkLetter(char capital) { return static_cast<uint16_t>(capital); }
+constexpr uint16_t VkLetter(char capital) {
+    return static_cast<uint16_t>(capital);
+}

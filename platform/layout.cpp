@@ -6,7 +6,9 @@
 #include "ui_mainwin.h"
 
 // The pictures are linked in from a static library: register them by hand.
-static void RegisterPictures() { Q_INIT_RESOURCE(assets); }
+static void RegisterPictures() {
+    Q_INIT_RESOURCE(assets);
+}
 
 void ReadLayout(const std::string& name, QMainWindow& window) {
     RegisterPictures();

@@ -55,10 +55,14 @@ TWaveDeviceFactory& Factory() {
 
 } // namespace
 
-void SetWaveDeviceFactory(TWaveDeviceFactory factory) { Factory() = std::move(factory); }
+void SetWaveDeviceFactory(TWaveDeviceFactory factory) {
+    Factory() = std::move(factory);
+}
 
 TMediaPlayer::TMediaPlayer() = default;
-TMediaPlayer::~TMediaPlayer() { Close(); }
+TMediaPlayer::~TMediaPlayer() {
+    Close();
+}
 
 void TMediaPlayer::Open() {
     Close();
@@ -67,7 +71,9 @@ void TMediaPlayer::Open() {
     device_ = std::move(device);
 }
 
-void TMediaPlayer::Close() { device_.reset(); }
+void TMediaPlayer::Close() {
+    device_.reset();
+}
 
 TMPModes TMediaPlayer::Mode() const {
     if (!device_)

@@ -11,8 +11,8 @@ class TWaveDevice {
     // Opens the output and loads the file; throws EMediaDeviceError.
     virtual void Open(const std::string& fileName) = 0;
     virtual bool Playing() const = 0;
-    virtual void Stop() = 0;            // and back to the beginning
-    virtual void PlayFromStart() = 0;   // cuts whatever plays
+    virtual void Stop() = 0;          // and back to the beginning
+    virtual void PlayFromStart() = 0; // cuts whatever plays
 };
 
 using TWaveDeviceFactory = std::function<std::unique_ptr<TWaveDevice>()>;

@@ -22,4 +22,6 @@ uint32_t GetTickCount() {
     return source ? source() : SteadyMilliseconds();
 }
 
-void SetTickSource(std::function<uint32_t()> source) { TickSource() = std::move(source); }
+void SetTickSource(std::function<uint32_t()> source) {
+    TickSource() = std::move(source);
+}

@@ -1,8 +1,8 @@
 #pragma once
 // The record of a player and of a ranking entry: one fixed block of 148 bytes,
 // the same in memory and in the data file (little-endian), copied whole.
-#include <cstddef>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 
 struct TPlayerRecord {
@@ -16,7 +16,8 @@ struct TPlayerRecord {
     uint8_t Pad;
 };
 
-static_assert(std::endian::native == std::endian::little, "records are copied to the file as they lie in memory");
+static_assert(std::endian::native == std::endian::little,
+              "records are copied to the file as they lie in memory");
 static_assert(sizeof(TPlayerRecord) == 148);
 static_assert(offsetof(TPlayerRecord, Name) == 0);
 static_assert(offsetof(TPlayerRecord, PlayCount) == 32);

@@ -83,10 +83,10 @@ TEST(KeyMap, KeysBecomeTheirVirtualKeyCodes) {
         uint16_t vk;
     };
     const Case cases[] = {
-        {Qt::Key_A, 65},       {Qt::Key_Z, 90},       {Qt::Key_0, 48},     {Qt::Key_9, 57},
-        {Qt::Key_Space, 32},   {Qt::Key_Return, 13},  {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16},
-        {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},     {Qt::Key_F1, 112},   {Qt::Key_F12, 123},
-        {Qt::Key_Escape, 27},  {Qt::Key_Backspace, 8}, {Qt::Key_Left, 37}, {Qt::Key_Down, 40},
+        {Qt::Key_A, 65},       {Qt::Key_Z, 90},        {Qt::Key_0, 48},     {Qt::Key_9, 57},
+        {Qt::Key_Space, 32},   {Qt::Key_Return, 13},   {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16},
+        {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},      {Qt::Key_F1, 112},   {Qt::Key_F12, 123},
+        {Qt::Key_Escape, 27},  {Qt::Key_Backspace, 8}, {Qt::Key_Left, 37},  {Qt::Key_Down, 40},
         {Qt::Key_Minus, 189},  {Qt::Key_unknown, 0},
     };
     for (const Case& c : cases)

@@ -41,9 +41,9 @@ TEST_F(MainWindowTest, EveryPictureStoreLiesOutsideTheClientArea) {
 TEST_F(MainWindowTest, ThePicturesHaveTheirSizes) {
     auto& w = MakeWindow();
     const std::tuple<TImage*, int, int> sizes[] = {
-        {w.BackgroundImage, 400, 400}, {w.AlphabetImage, 832, 32},   {w.BombImage, 512, 64},
-        {w.BombMaskImage, 512, 64},    {w.RestoreImage, 512, 64},    {w.RestoreMaskImage, 512, 64},
-        {w.TargetImage, 32, 64},       {w.TitleImage, 250, 150},     {w.OffScreen, 400, 400},
+        {w.BackgroundImage, 400, 400}, {w.AlphabetImage, 832, 32}, {w.BombImage, 512, 64},
+        {w.BombMaskImage, 512, 64},    {w.RestoreImage, 512, 64},  {w.RestoreMaskImage, 512, 64},
+        {w.TargetImage, 32, 64},       {w.TitleImage, 250, 150},   {w.OffScreen, 400, 400},
         {w.MainScreen, 400, 400},
     };
     for (auto [image, width, height] : sizes) {

@@ -22,8 +22,12 @@ void FakeWaveDevice::PlayFromStart() {
     log_.playing = true;
 }
 
-std::string ShownBox::Utf8Text() const { return Cp932ToUtf8(text); }
-std::string ShownBox::Utf8Caption() const { return Cp932ToUtf8(caption); }
+std::string ShownBox::Utf8Text() const {
+    return Cp932ToUtf8(text);
+}
+std::string ShownBox::Utf8Caption() const {
+    return Cp932ToUtf8(caption);
+}
 
 Fakes::Fakes() {
     SetTickSource([this] { return clock.now; });

@@ -18,7 +18,7 @@ struct WaveLog {
     std::vector<std::string> opened; // file names
     int plays = 0;                   // plays started from the beginning
     int stops = 0;
-    bool playing = false;            // what the device says while a sound runs
+    bool playing = false; // what the device says while a sound runs
     bool failOpen = false;
     std::string failText = "no wave audio output";
 };

@@ -33,10 +33,13 @@ std::vector<uint8_t> WindowTest::ReadDataFile() const {
 
 void WindowTest::WriteDataFile(const std::vector<uint8_t>& bytes) const {
     std::ofstream out(DataFile(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
-void WindowTest::Key(uint16_t key) { window_->KeyDown(key); }
+void WindowTest::Key(uint16_t key) {
+    window_->KeyDown(key);
+}
 
 void WindowTest::Tick(uint32_t ms) {
     fakes.clock.Advance(ms);
