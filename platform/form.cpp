@@ -113,12 +113,15 @@ int TForm::ClientHeight() const {
 // cannot be resized.
 void TForm::SetClientWidth(int width) {
     window_->centralWidget()->setFixedWidth(width);
-    window_->setFixedSize(window_->sizeHint());
-    window_->resize(window_->sizeHint());
+    FitToClientArea();
 }
 
 void TForm::SetClientHeight(int height) {
     window_->centralWidget()->setFixedHeight(height);
+    FitToClientArea();
+}
+
+void TForm::FitToClientArea() {
     window_->setFixedSize(window_->sizeHint());
     window_->resize(window_->sizeHint());
 }
@@ -148,17 +151,26 @@ void TForm::KeyDown(uint16_t key, TShiftState shift) {
     });
 }
 
-template <class T, class W> T* TForm::Own(const char* name) {
-    for (auto& [known, component] : components_)
+TObject* TForm::Known(const char* name) const {
+    for (const auto& [known, component] : components_)
         if (known == name)
-            return dynamic_cast<T*>(component.get());
-    W* widget = window_->findChild<W*>(QString::fromLatin1(name));
-    if (!widget)
-        throw std::invalid_argument(std::string("the layout has no control named ") + name);
-    auto component = std::make_unique<T>(widget);
+            return component.get();
+    return nullptr;
+}
+
+template <class T> T* TForm::Keep(const char* name, std::unique_ptr<T> component) {
     T* raw = component.get();
     components_.emplace_back(name, std::move(component));
     return raw;
+}
+
+template <class T, class W> T* TForm::Own(const char* name) {
+    if (TObject* known = Known(name))
+        return dynamic_cast<T*>(known);
+    W* widget = window_->findChild<W*>(QString::fromLatin1(name));
+    if (!widget)
+        throw std::invalid_argument(std::string("the layout has no control named ") + name);
+    return Keep(name, std::make_unique<T>(widget));
 }
 
 TPanel* TForm::Panel(const char* name) {
@@ -187,13 +199,10 @@ TMenuItem* TForm::MenuItem(const char* name) {
 }
 
 TObject* TForm::Component(const char* name) {
-    for (auto& [known, component] : components_)
-        if (known == name)
-            return component.get();
-    if (auto* bar = window_->findChild<QMenuBar*>(QString::fromLatin1(name))) {
-        components_.emplace_back(name, std::make_unique<TMainMenu>(bar));
-        return components_.back().second.get();
-    }
+    if (TObject* known = Known(name))
+        return known;
+    if (auto* bar = window_->findChild<QMenuBar*>(QString::fromLatin1(name)))
+        return Keep(name, std::make_unique<TMainMenu>(bar));
     throw std::invalid_argument(std::string("the layout has no component named ") + name);
 }
 
@@ -225,27 +234,21 @@ class TMediaComponent : public TObject {
 } // namespace
 
 TTimer* TForm::Timer(const char* name) {
-    for (auto& [known, component] : components_)
-        if (known == name)
-            return dynamic_cast<TTimer*>(component.get());
+    if (TObject* known = Known(name))
+        return dynamic_cast<TTimer*>(known);
     QWidget& placeholder = Placeholder(*window_, name);
     auto component = std::make_unique<TTimerComponent>(std::make_unique<QTimer>());
     component->SetInterval(placeholder.property("interval").toInt());
     component->SetEnabled(placeholder.property("active").toBool());
-    TTimer* raw = component.get();
-    components_.emplace_back(name, std::move(component));
-    return raw;
+    return Keep(name, std::move(component));
 }
 
 TMediaPlayer* TForm::MediaPlayer(const char* name) {
-    for (auto& [known, component] : components_)
-        if (known == name)
-            return &dynamic_cast<TMediaComponent*>(component.get())->Player;
+    if (TObject* known = Known(name))
+        return &dynamic_cast<TMediaComponent*>(known)->Player;
     QWidget& placeholder = Placeholder(*window_, name);
     auto component = std::make_unique<TMediaComponent>();
     component->Player.FileName = placeholder.property("fileName").toString().toStdString();
     component->Player.AutoRewind = placeholder.property("autoRewind").toBool();
-    TMediaPlayer* raw = &component->Player;
-    components_.emplace_back(name, std::move(component));
-    return raw;
+    return &Keep(name, std::move(component))->Player;
 }

@@ -46,7 +46,10 @@ class TForm : public TObject {
     QMainWindow* Window() const;
 
   private:
+    TObject* Known(const char* name) const;
+    template <class T> T* Keep(const char* name, std::unique_ptr<T> component);
     template <class T, class W> T* Own(const char* name);
+    void FitToClientArea();
 
     std::unique_ptr<TFormWindow> window_;
     std::vector<std::pair<std::string, std::unique_ptr<TObject>>> components_;

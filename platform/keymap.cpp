@@ -4,6 +4,77 @@
 
 #include "platform/keys.h"
 
+namespace {
+
+struct TKeyCode {
+    int qt;
+    uint16_t vk;
+};
+
+// Keys whose codes are not their characters.
+constexpr TKeyCode KeyCodes[] = {
+    {Qt::Key_Backspace, VK_BACK},
+    {Qt::Key_Tab, VK_TAB},
+    {Qt::Key_Backtab, VK_TAB},
+    {Qt::Key_Return, VK_RETURN},
+    {Qt::Key_Enter, VK_RETURN},
+    {Qt::Key_Shift, VK_SHIFT},
+    {Qt::Key_Control, VK_CONTROL},
+    {Qt::Key_Alt, VK_MENU},
+    {Qt::Key_AltGr, VK_MENU},
+    {Qt::Key_Pause, 19},
+    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, VK_ESCAPE},
+    {Qt::Key_Space, VK_SPACE},
+    {Qt::Key_PageUp, 33},
+    {Qt::Key_PageDown, 34},
+    {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},
+    {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},
+    {Qt::Key_Down, 40},
+    {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},
+    {Qt::Key_Meta, 91},
+    {Qt::Key_Super_L, 91},
+    {Qt::Key_Super_R, 92},
+    {Qt::Key_Menu, 93},
+    {Qt::Key_NumLock, 144},
+    {Qt::Key_ScrollLock, 145},
+    {Qt::Key_Semicolon, 186},
+    {Qt::Key_Colon, 186},
+    {Qt::Key_Equal, 187},
+    {Qt::Key_Plus, 187},
+    {Qt::Key_Comma, 188},
+    {Qt::Key_Less, 188},
+    {Qt::Key_Minus, 189},
+    {Qt::Key_Underscore, 189},
+    {Qt::Key_Period, 190},
+    {Qt::Key_Greater, 190},
+    {Qt::Key_Slash, 191},
+    {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192},
+    {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_At, 192},
+    {Qt::Key_BracketLeft, 219},
+    {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220},
+    {Qt::Key_Bar, 220},
+    {Qt::Key_yen, 220},
+    {Qt::Key_BracketRight, 221},
+    {Qt::Key_BraceRight, 221},
+    {Qt::Key_Apostrophe, 222},
+    {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_AsciiCircum, 222},
+    {Qt::Key_Muhenkan, 29},
+    {Qt::Key_Henkan, 28},
+    {Qt::Key_Zenkaku_Hankaku, 244},
+    {Qt::Key_Hiragana_Katakana, 242},
+};
+
+} // namespace
+
 uint16_t VirtualKeyOf(int qtKey) {
     // Letters and digits are their own codes; Qt reports letters as capitals
     // whatever Shift and Caps Lock say.
@@ -11,106 +82,8 @@ uint16_t VirtualKeyOf(int qtKey) {
         return static_cast<uint16_t>(qtKey);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
         return static_cast<uint16_t>(VK_F1 + (qtKey - Qt::Key_F1));
-    switch (qtKey) {
-    case Qt::Key_Backspace:
-        return VK_BACK;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return VK_RETURN;
-    case Qt::Key_Shift:
-        return VK_SHIFT;
-    case Qt::Key_Control:
-        return VK_CONTROL;
-    case Qt::Key_Alt:
-    case Qt::Key_AltGr:
-        return VK_MENU;
-    case Qt::Key_Pause:
-        return 19;
-    case Qt::Key_CapsLock:
-        return 20;
-    case Qt::Key_Escape:
-        return VK_ESCAPE;
-    case Qt::Key_Space:
-        return VK_SPACE;
-    case Qt::Key_PageUp:
-        return 33;
-    case Qt::Key_PageDown:
-        return 34;
-    case Qt::Key_End:
-        return 35;
-    case Qt::Key_Home:
-        return 36;
-    case Qt::Key_Left:
-        return 37;
-    case Qt::Key_Up:
-        return 38;
-    case Qt::Key_Right:
-        return 39;
-    case Qt::Key_Down:
-        return 40;
-    case Qt::Key_Insert:
-        return 45;
-    case Qt::Key_Delete:
-        return 46;
-    case Qt::Key_Meta:
-    case Qt::Key_Super_L:
-        return 91;
-    case Qt::Key_Super_R:
-        return 92;
-    case Qt::Key_Menu:
-        return 93;
-    case Qt::Key_NumLock:
-        return 144;
-    case Qt::Key_ScrollLock:
-        return 145;
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-        return 186;
-    case Qt::Key_Equal:
-    case Qt::Key_Plus:
-        return 187;
-    case Qt::Key_Comma:
-    case Qt::Key_Less:
-        return 188;
-    case Qt::Key_Minus:
-    case Qt::Key_Underscore:
-        return 189;
-    case Qt::Key_Period:
-    case Qt::Key_Greater:
-        return 190;
-    case Qt::Key_Slash:
-    case Qt::Key_Question:
-        return 191;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-    case Qt::Key_At:
-        return 192;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft:
-        return 219;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-    case Qt::Key_yen:
-        return 220;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight:
-        return 221;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-    case Qt::Key_AsciiCircum:
-        return 222;
-    case Qt::Key_Muhenkan:
-        return 29;
-    case Qt::Key_Henkan:
-        return 28;
-    case Qt::Key_Zenkaku_Hankaku:
-        return 244;
-    case Qt::Key_Hiragana_Katakana:
-        return 242;
-    default:
-        return 0;
-    }
+    for (const TKeyCode& code : KeyCodes)
+        if (code.qt == qtKey)
+            return code.vk;
+    return 0;
 }
