@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QWidget>
 #include <QWindow>
+#include <filesystem>
 #include <tuple>
 
 #include "platform/application.h"
@@ -124,6 +125,16 @@ TEST_F(MainWindowTest, EachOptionMovesItsThreeCopiesTogether) {
         EXPECT_EQ(o.field, before);
         EXPECT_EQ(o.stored, before ? 1 : 0);
     }
+    EXPECT_TRUE(fakes.boxes.empty());
+}
+
+TEST_F(MainWindowTest, TheCloseBoxEndsTheWindowWithoutSaving) {
+    auto& w = MakeWindow();
+    w.Show();
+    w.mnSound->Click(); // something a save would store
+    w.Window()->close(); // as the close box does
+    EXPECT_FALSE(w.Visible());
+    EXPECT_FALSE(std::filesystem::exists(DataFile()));
     EXPECT_TRUE(fakes.boxes.empty());
 }
 
